@@ -1,0 +1,99 @@
+#include "document/Save.h"
+
+#include <cstdio>
+
+#include "document/Document.h"
+#include "editing/TextTools.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr std::string_view kTags[] = {"SBK1", "SDB1"};
+
+[[nodiscard]] std::string Num(std::size_t n) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%03zu", n);
+    return buf;
+}
+
+// Names the field that holds the byte at `pos`: "the comment of slot 012 in set list 005".
+[[nodiscard]] std::string DescribePosition(const Document& doc, std::size_t pos) {
+    const std::size_t lists = doc.SbkPos() + kChunkHeaderSize;
+    if (pos >= lists && pos < lists + kSetListCount * kSetListSize) {
+        const std::size_t a = (pos - lists) / kSetListSize;
+        const std::size_t within = (pos - lists) % kSetListSize;
+        if (within < kNameSize) return "the name of set list " + Num(a);
+        if (within < kSetListTrailerOffset) {
+            const std::size_t s = (within - kSlotsOffset) / kSlotRecordSize;
+            const std::size_t field = (within - kSlotsOffset) % kSlotRecordSize;
+            const std::string where = " of slot " + Num(s) + " in set list " + Num(a);
+            if (field < kNameSize) return "the name" + where;
+            if (field >= kSlotComment) return "the comment" + where;
+            return "the sound settings" + where;
+        }
+        return "the settings of set list " + Num(a);
+    }
+    if (doc.HasDirectory()) {
+        const std::size_t dir = doc.SdbPos() + kChunkHeaderSize;
+        if (pos >= dir && pos < dir + kSetListCount * kDirEntrySize) {
+            const std::size_t a = (pos - dir) / kDirEntrySize;
+            const std::size_t within = (pos - dir) % kDirEntrySize;
+            if (within < kNameSize) return "the name of set list " + Num(a);
+            if (within >= kDirSlotsOffset)
+                return "the name of slot " + Num((within - kDirSlotsOffset) / kDirSlotRecordSize) +
+                       " in set list " + Num(a);
+        }
+    }
+    return "the file at byte " + std::to_string(pos);
+}
+
+}  // namespace
+
+std::optional<std::string> FindStrayChunkTag(const Document& doc) {
+    const auto image = doc.Image();
+    if (image.size() < 4) return std::nullopt;
+    // The load treats a tag at offset 0 as missing, so only offsets from 1 on matter.
+    for (std::size_t i = 1; i + 4 <= image.size(); ++i) {
+        if (image[i] != 'S') continue;
+        for (std::string_view tag : kTags) {
+            if (image[i + 1] != tag[1] || image[i + 2] != tag[2] || image[i + 3] != tag[3]) continue;
+            if (i == doc.SbkPos() || i == doc.SdbPos()) continue;
+            return "Cannot save: " + DescribePosition(doc, i) + " contains the text \"" +
+                   std::string(tag) +
+                   "\", which the instrument's file format reserves. The saved file could not "
+                   "be opened again. Change that text and save again.";
+        }
+    }
+    return std::nullopt;
+}
+
+SaveResult SaveDocument(Document& doc, const std::string& path, bool autosave,
+                        const ChunkWriter& writer) {
+    SaveResult result;
+    if (!doc.HasImage()) {
+        result.error = "No file loaded!";
+        return result;
+    }
+    if (auto stray = FindStrayChunkTag(doc)) {
+        result.error = *stray;
+        return result;
+    }
+    doc.WriteByte(doc.SbkChecksumPos(), doc.ComputeChecksum());
+    AtomicWriteOptions options;
+    options.followSymlink = true;
+    options.writer = writer;
+    if (WriteFileAtomically(path, doc.Image(), options)) {
+        result.error = "Error 010: Cannot write file!";
+        return result;
+    }
+    if (!autosave) doc.SetFileModified(false);
+    result.ok = true;
+    return result;
+}
+
+std::string AutosavePath(const std::string& documentName) {
+    return TempFilePath("Velmar_Autosave_" + ExtractNamePart(documentName));
+}
+
+}  // namespace velmar
