@@ -1,7 +1,5 @@
 #include "document/Save.h"
 
-#include <cstdio>
-
 #include "document/Document.h"
 #include "editing/TextTools.h"
 
@@ -12,9 +10,8 @@ namespace {
 constexpr std::string_view kTags[] = {"SBK1", "SDB1"};
 
 [[nodiscard]] std::string Num(std::size_t n) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%03zu", n);
-    return buf;
+    std::string text = std::to_string(n);
+    return text.size() < 3 ? std::string(3 - text.size(), '0') + text : text;
 }
 
 // Names the field that holds the byte at `pos`: "the comment of slot 012 in set list 005".
