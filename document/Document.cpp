@@ -34,31 +34,30 @@ std::string ItemText(int index, std::string_view name) {
     return text;
 }
 
-ChunkSearch FindChunks(std::span<const std::uint8_t> image) {
-    ChunkSearch found;
-    if (image.size() < 4) return found;
+TagHit FindNextTag(std::span<const std::uint8_t> image, std::size_t from) {
+    if (image.size() < 4) return {};
     const std::uint8_t* data = image.data();
     const std::size_t last = image.size() - 4;
     // Both tags start with 'S': jump from one 'S' to the next instead of testing every byte.
-    std::size_t i = 0;
-    while (i <= last) {
+    for (std::size_t i = from; i <= last; ++i) {
         const void* hit = std::memchr(data + i, 'S', last - i + 1);
         if (hit == nullptr) break;
         i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - data);
-        if (TagAt(data + i, kTagSdb)) {
-            if (found.sdbPos != 0) {
-                found.error = 5;
-                return found;
-            }
-            found.sdbPos = i;
-        } else if (TagAt(data + i, kTagSbk)) {
-            if (found.sbkPos != 0) {
-                found.error = 6;
-                return found;
-            }
-            found.sbkPos = i;
+        if (TagAt(data + i, kTagSdb)) return {i, 'D'};
+        if (TagAt(data + i, kTagSbk)) return {i, 'K'};
+    }
+    return {};
+}
+
+ChunkSearch FindChunks(std::span<const std::uint8_t> image) {
+    ChunkSearch found;
+    for (TagHit hit = FindNextTag(image, 0); hit.tag != 0; hit = FindNextTag(image, hit.pos + 1)) {
+        std::size_t& pos = hit.tag == 'D' ? found.sdbPos : found.sbkPos;
+        if (pos != 0) {
+            found.error = hit.tag == 'D' ? 5 : 6;
+            return found;
         }
-        ++i;
+        pos = hit.pos;
     }
     return found;
 }

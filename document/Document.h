@@ -152,4 +152,11 @@ struct ChunkSearch {
 };
 [[nodiscard]] ChunkSearch FindChunks(std::span<const std::uint8_t> image);
 
+struct TagHit {
+    std::size_t pos = 0;
+    char tag = 0;  // 'K' for "SBK1", 'D' for "SDB1", 0 when there is none
+};
+// The first "SBK1" or "SDB1" at or after `from`.
+[[nodiscard]] TagHit FindNextTag(std::span<const std::uint8_t> image, std::size_t from);
+
 }  // namespace velmar

@@ -7,8 +7,6 @@ namespace velmar {
 
 namespace {
 
-constexpr std::string_view kTags[] = {"SBK1", "SDB1"};
-
 [[nodiscard]] std::string Num(std::size_t n) {
     std::string text = std::to_string(n);
     return text.size() < 3 ? std::string(3 - text.size(), '0') + text : text;
@@ -49,18 +47,13 @@ constexpr std::string_view kTags[] = {"SBK1", "SDB1"};
 
 std::optional<std::string> FindStrayChunkTag(const Document& doc) {
     const auto image = doc.Image();
-    if (image.size() < 4) return std::nullopt;
     // The load treats a tag at offset 0 as missing, so only offsets from 1 on matter.
-    for (std::size_t i = 1; i + 4 <= image.size(); ++i) {
-        if (image[i] != 'S') continue;
-        for (std::string_view tag : kTags) {
-            if (image[i + 1] != tag[1] || image[i + 2] != tag[2] || image[i + 3] != tag[3]) continue;
-            if (i == doc.SbkPos() || i == doc.SdbPos()) continue;
-            return "Cannot save: " + DescribePosition(doc, i) + " contains the text \"" +
-                   std::string(tag) +
-                   "\", which the instrument's file format reserves. The saved file could not "
-                   "be opened again. Change that text and save again.";
-        }
+    for (TagHit hit = FindNextTag(image, 1); hit.tag != 0; hit = FindNextTag(image, hit.pos + 1)) {
+        if (hit.pos == doc.SbkPos() || hit.pos == doc.SdbPos()) continue;
+        const std::string tag = hit.tag == 'K' ? "SBK1" : "SDB1";
+        return "Cannot save: " + DescribePosition(doc, hit.pos) + " contains the text \"" + tag +
+               "\", which the instrument's file format reserves. The saved file could not be "
+               "opened again. Change that text and save again.";
     }
     return std::nullopt;
 }
