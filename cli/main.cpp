@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/AnalysisCommands.h"
 #include "cli/DocumentCommands.h"
 #include "cli/Usage.h"
 
@@ -27,7 +28,8 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     std::ios::sync_with_stdio(false);
-    const int code = RunDocumentCommand(command, args, std::cout, std::cerr);
+    int code = RunDocumentCommand(command, args, std::cout, std::cerr);
+    if (code < 0) code = RunAnalysisCommand(command, args, std::cout, std::cerr);
     std::cout.flush();
     return code >= 0 ? code : UsageError(std::cerr);
 }
