@@ -215,6 +215,16 @@ TEST_F(ListClipboardTest, ShortFileIsRefusedLongerFileUsesItsStart) {
     }
 }
 
+TEST_F(ListClipboardTest, CutKeepsTheListWhenTheFileCannotBeWritten) {
+    LoadLists();
+    std::filesystem::create_directories(std::filesystem::path(ListClipboardPath()) / "x");
+    const std::vector<std::uint8_t> before(doc_.Image().begin(), doc_.Image().end());
+    EXPECT_EQ(CutList(doc_, state_, Ctx(5, {5})).error,
+              "Cannot create file " + ListClipboardPath());
+    EXPECT_FALSE(doc_.FileModified());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), doc_.Image().begin()));
+}
+
 TEST_F(ListClipboardTest, EveryCommandRefusesWithoutDocument) {
     Document none;
     state_.clipboardKind = ClipboardKind::SetList;

@@ -369,6 +369,17 @@ TEST_F(SlotClipboardTest, EveryCommandRefusesWithoutDocument) {
     EXPECT_FALSE(std::filesystem::exists(SlotClipboardPath()));
 }
 
+TEST_F(SlotClipboardTest, CutKeepsTheSlotsWhenTheFileCannotBeWritten) {
+    LoadNamed();
+    // A directory in the file's place: the clipboard file cannot be written.
+    std::filesystem::create_directories(std::filesystem::path(SlotClipboardPath()) / "x");
+    const std::vector<std::uint8_t> before(doc_.Image().begin(), doc_.Image().end());
+    const SlotCommandResult r = CutSlots(doc_, state_, Ctx({3}));
+    EXPECT_EQ(r.error, "Cannot create file " + SlotClipboardPath());
+    EXPECT_FALSE(doc_.FileModified());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), doc_.Image().begin()));
+}
+
 TEST_F(SlotClipboardTest, PlantedLinkIsReplacedNotFollowed) {
     LoadNamed();
     const std::string victim = (Dir() / "victim.txt").string();
