@@ -16,6 +16,7 @@ constexpr std::size_t kDemoSizeMb = 11;
 int Usage() {
     std::fputs(
         "usage: velmar-mkdemo OUT [--seed N] [--size-mb N] [--no-sdb] [--variant NAME]\n"
+        "  --size-mb 0: the smallest file that holds the set lists\n"
         "variants:",
         stderr);
     for (auto v : velmar::fixtures::AllVariants())
