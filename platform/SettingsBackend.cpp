@@ -23,6 +23,7 @@ QSettingsBackend::QSettingsBackend(QString configRoot) : root_(std::move(configR
     if (root_.isEmpty()) {
         root_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     }
+    if (root_.isEmpty()) root_ = QDir::homePath() + QStringLiteral("/.config");
 #endif
 }
 
@@ -44,9 +45,14 @@ QString QSettingsBackend::Location(const QString& keyPath) const {
 
 namespace {
 
+// The registry only on Windows without a root; INI files everywhere else.
 std::unique_ptr<QSettings> OpenSettings(const QString& location, bool native) {
-    return std::make_unique<QSettings>(location,
-                                       native ? QSettings::NativeFormat : QSettings::IniFormat);
+#ifdef Q_OS_WIN
+    if (native) return std::make_unique<QSettings>(location, QSettings::NativeFormat);
+#else
+    Q_UNUSED(native);
+#endif
+    return std::make_unique<QSettings>(location, QSettings::IniFormat);
 }
 
 // The stored spelling of a value name (value names ignore case, INI files do not).
