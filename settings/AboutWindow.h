@@ -57,6 +57,7 @@ class TFormAbout : public QDialog {
     void Timer1Timer();
 
   protected:
+    void showEvent(QShowEvent* event) override;         // centres, starts Timer1
     void mousePressEvent(QMouseEvent* event) override;  // a click on the free area closes
 
   private:
