@@ -81,6 +81,23 @@ void FormatComment(QTextEdit& editor, const CommentFont& font) {
     editor.setTextCursor(restored);
 }
 
+void ShowComment(QTextEdit& editor, const QString& text, const CommentFont& font) {
+    QFont base(font.family);
+    base.setPointSize(font.points);
+    base.setBold(true);
+    editor.document()->setDefaultFont(base);
+    editor.setPlainText(text);
+    FormatComment(*editor.document(), font);
+    editor.moveCursor(QTextCursor::Start);
+    // What the user types next, also into an empty comment.
+    QTextCharFormat typing;
+    typing.setFontFamilies({font.family});
+    typing.setFontPointSize(font.points);
+    typing.setFontWeight(QFont::Bold);
+    typing.setForeground(kCommentText);
+    editor.setCurrentCharFormat(typing);
+}
+
 std::optional<int> TypingPointSize(QChar typed, bool hasSelection, const CommentFont& font) {
     if (IsBlank(typed)) return font.points + font.blankDelta;
     if (!hasSelection) return font.points;

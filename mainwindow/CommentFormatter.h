@@ -38,6 +38,10 @@ inline constexpr int kCommentMaxChars = 512;
 void FormatComment(QTextDocument& document, const CommentFont& font);
 void FormatComment(QTextEdit& editor, const CommentFont& font);
 
+// Fills the editor with a slot's comment (ShowSlot): the text in silver on the font of the
+// slot, formatted as FormatComment does, the cursor at the start and typing in that font.
+void ShowComment(QTextEdit& editor, const QString& text, const CommentFont& font);
+
 // Typing: the point size the next typed character gets (MemoCommentKeyPress). A blank gets
 // points + blankDelta; another character points, but only when nothing is selected
 // (nullopt: leave the typing size as it is).

@@ -88,6 +88,7 @@ class TestViews : public QObject {
     void columnWidthsAndScrollBar();
     void delegateReadsRoles();
     void slotViewFlowsInColumns();
+    void highlightTextFollowsViewFocus();
     void rendersRowsToPng();
 };
 
@@ -431,6 +432,10 @@ void TestViews::slotViewFlowsInColumns() {
     QCOMPARE(view.visualRect(model.index(rows, 0)).left(), grid);
     QCOMPARE(view.visualRect(model.index(rows, 0)).top(), 0);
     QCOMPARE(view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    view.selectionModel()->select(model.index(20, 0), QItemSelectionModel::Select);
+    model.item(21)->setData(static_cast<int>(DropMark::AmberBottom), roles::kDropMark);
+    QVERIFY(
+        view.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath("slot_view.png")));
 
     // Two fixed columns cannot hold the items: a horizontal scroll bar.
     layout.OnColumnsChanged(2, view.height(), ItemPainter::kItemHeight);
@@ -438,6 +443,33 @@ void TestViews::slotViewFlowsInColumns() {
     QCOMPARE(view.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(view.gridSize().width(), view.width() / 2 - SlotColumnLayout::kFrame);
     QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+void TestViews::highlightTextFollowsViewFocus() {
+    QStandardItemModel model;
+    for (int i = 0; i < 5; ++i)
+        model.appendRow(new QStandardItem(QString::asprintf("%03d MMMMMM", i)));
+    QListView view;
+    view.setModel(&model);
+    SetUpItemView(view, ItemKind::SetList);
+    view.resize(200, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.selectionModel()->select(model.index(1, 0), QItemSelectionModel::Select);
+    const QRect item = view.visualRect(model.index(1, 0)).adjusted(0, 1, 0, -1);
+
+    QApplication::setActiveWindow(&view);
+    view.setFocus();
+    QTRY_VERIFY(view.hasFocus());
+    QImage focused = view.viewport()->grab().toImage();
+    QVERIFY(CountColour(focused, item, item_colors::kTextFocused) > 5);
+    QCOMPARE(CountColour(focused, item, item_colors::kTextUnfocused), 0);
+
+    view.clearFocus();
+    QTRY_VERIFY(!view.hasFocus());
+    QImage unfocused = view.viewport()->grab().toImage();
+    QVERIFY(CountColour(unfocused, item, item_colors::kTextUnfocused) > 5);
+    QCOMPARE(CountColour(unfocused, item, item_colors::kTextFocused), 0);
 }
 
 void TestViews::rendersRowsToPng() {

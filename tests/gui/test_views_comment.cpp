@@ -97,6 +97,7 @@ class TestComment : public QObject {
     void formatMatchesCharacterRule_data();
     void formatMatchesCharacterRule();
     void formatKeepsSelection();
+    void showCommentFormatsAndTypes();
     void fontPerSizeCode_data();
     void fontPerSizeCode();
     void typingSize_data();
@@ -164,6 +165,30 @@ void TestComment::formatKeepsSelection() {
     QCOMPARE(editor.textCursor().anchor(), 12);
     QCOMPARE(editor.textCursor().position(), 5);
     QCOMPARE(editor.toPlainText(), QStringLiteral("Intro  Verse Chorus   Outro"));
+}
+
+void TestComment::showCommentFormatsAndTypes() {
+    QTextEdit editor;
+    const CommentFont xl = CommentFontForSizeCode(4).value();
+    const CommentFont s = CommentFontForSizeCode(0).value();
+    ShowComment(editor, QStringLiteral("old  text"), xl);
+    const QString comment = QStringLiteral("Gr\u00FC\u00DFe  an\nalle ");
+    ShowComment(editor, comment, s);
+    QCOMPARE(editor.toPlainText(), comment);
+    QTextDocument reference;
+    reference.setPlainText(comment);
+    ReferenceFormat(reference, s);
+    QCOMPARE(Describe(*editor.document()), Describe(reference));
+    QCOMPARE(editor.textCursor().position(), 0);
+    QCOMPARE(static_cast<int>(editor.currentCharFormat().fontPointSize()), s.points);
+    QCOMPARE(editor.currentCharFormat().foreground().color(), kCommentText);
+    // An empty comment types in the slot's font too.
+    ShowComment(editor, QString(), xl);
+    QTest::keyClicks(&editor, QStringLiteral("Hi"));
+    QTextCursor typed(editor.document());
+    typed.setPosition(2);
+    QCOMPARE(static_cast<int>(typed.charFormat().fontPointSize()), xl.points);
+    QCOMPARE(typed.charFormat().fontFamilies().toStringList(), QStringList{xl.family});
 }
 
 void TestComment::fontPerSizeCode_data() {
