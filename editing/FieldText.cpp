@@ -50,8 +50,10 @@ FieldEditResult CopyFieldText(const Document& doc, const FieldState& field) {
     return result;
 }
 
-FieldEditResult CutFieldText(Document& doc, const FieldState& field) {
-    return CutSelection(doc, field);
+FieldEditResult CutFieldText(Document& doc, const FieldState& field, EditState* state) {
+    FieldEditResult result = CutSelection(doc, field);
+    if (state != nullptr && result.error.empty()) state->clipboardKind = ClipboardKind::Slots;
+    return result;
 }
 
 FieldEditResult ClearFieldText(Document& doc, const FieldState& field) {

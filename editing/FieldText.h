@@ -11,6 +11,7 @@
 namespace velmar {
 
 class Document;
+struct EditState;
 
 enum class TextField { SlotName, Comment };
 
@@ -36,9 +37,11 @@ struct FieldEditResult {
 
 // Copy: the selected text to the system clipboard; nothing else changes.
 [[nodiscard]] FieldEditResult CopyFieldText(const Document& doc, const FieldState& field);
-// Cut (also the comment editor's own Cut): the selected text to the clipboard, deleted from
-// the field. Sets FileModified.
-[[nodiscard]] FieldEditResult CutFieldText(Document& doc, const FieldState& field);
+// Cut: the selected text to the clipboard, deleted from the field. Sets FileModified. The
+// main Cut command passes the edit state: like every Cut it sets ClipboardKind to slots. The
+// comment editor's own Cut passes none.
+[[nodiscard]] FieldEditResult CutFieldText(Document& doc, const FieldState& field,
+                                           EditState* state = nullptr);
 // Clear with the comment editor focused: as Cut.
 [[nodiscard]] FieldEditResult ClearFieldText(Document& doc, const FieldState& field);
 // Paste of the system clipboard text at the caret, replacing the selection. The name field

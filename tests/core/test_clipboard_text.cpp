@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "EditingFixture.h"
 #include "document/Document.h"
@@ -67,14 +69,21 @@ TEST_F(FieldTextTest, CopyCutAndClearTheSelection) {
     EXPECT_FALSE(copy.textChanged);
     EXPECT_FALSE(doc_.FileModified());
 
-    for (auto* command : {&CutFieldText, &ClearFieldText}) {
+    EditState state;
+    state.clipboardKind = ClipboardKind::SetList;
+    auto mainCut = [&](Document& doc, const FieldState& f) { return CutFieldText(doc, f, &state); };
+    for (const auto& command :
+         std::vector<std::function<FieldEditResult(Document&, const FieldState&)>>{
+             mainCut, &ClearFieldText}) {
         doc_.SetFileModified(false);
-        const FieldEditResult cut = command(doc_, field);
-        EXPECT_EQ(cut.clipboardText, "and ");
-        EXPECT_EQ(cut.field.text, "Strings Brass");
-        EXPECT_EQ(cut.field.selStart, 8u);
+        const FieldEditResult r = command(doc_, field);
+        EXPECT_EQ(r.clipboardText, "and ");
+        EXPECT_EQ(r.field.text, "Strings Brass");
+        EXPECT_EQ(r.field.selStart, 8u);
+        EXPECT_TRUE(r.textChanged);
         EXPECT_TRUE(doc_.FileModified());
     }
+    EXPECT_EQ(state.clipboardKind, ClipboardKind::Slots);  // the main Cut, as every Cut
     // A selection past the end is cut back to the text.
     EXPECT_EQ(CopyFieldText(doc_, {"abc", 2, 10}).clipboardText, "c");
     EXPECT_EQ(CopyFieldText(doc_, {"abc", 9, 1}).clipboardText, "");
