@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#if defined(_WIN32)
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdio>
@@ -87,6 +91,17 @@ inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& 
               static_cast<std::streamsize>(bytes.size()));
 }
 
+inline void SetEnv(const char* name, const std::string* value) {
+#if defined(_WIN32)
+    _putenv_s(name, value ? value->c_str() : "");
+#else
+    if (value)
+        ::setenv(name, value->c_str(), 1);
+    else
+        ::unsetenv(name);
+#endif
+}
+
 // Points TEMP at a fresh directory for the life of the test and removes it afterwards.
 class TempDirTest : public ::testing::Test {
   protected:
@@ -94,18 +109,16 @@ class TempDirTest : public ::testing::Test {
         static std::atomic<int> counter{0};
         dir_ =
             std::filesystem::temp_directory_path() /
-            ("velmar_editing_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+            ("velmar_editing_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
         std::filesystem::create_directories(dir_);
         const char* old = std::getenv("TEMP");
         hadTemp_ = old != nullptr;
         if (hadTemp_) oldTemp_ = old;
-        ::setenv("TEMP", dir_.string().c_str(), 1);
+        const std::string dir = dir_.string();
+        SetEnv("TEMP", &dir);
     }
     void TearDown() override {
-        if (hadTemp_)
-            ::setenv("TEMP", oldTemp_.c_str(), 1);
-        else
-            ::unsetenv("TEMP");
+        SetEnv("TEMP", hadTemp_ ? &oldTemp_ : nullptr);
         std::error_code ec;
         std::filesystem::remove_all(dir_, ec);
     }
