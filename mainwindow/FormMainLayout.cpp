@@ -30,6 +30,18 @@ constexpr int kGap = 5;
 constexpr int kFieldHeight = 34;
 constexpr int kDetailsHeight = 410;
 
+const char* const kCentralStyle = R"(
+QWidget#Central { background: black; }
+QSplitter::handle { background: #1a1a1a; }
+QScrollBar:vertical { background: #101010; width: 14px; margin: 0; }
+QScrollBar:horizontal { background: #101010; height: 14px; margin: 0; }
+QScrollBar::handle { background: #4a4a4a; border: 1px solid #202020; }
+QScrollBar::handle:vertical { min-height: 24px; }
+QScrollBar::handle:horizontal { min-width: 24px; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
+QScrollBar::add-page, QScrollBar::sub-page { background: none; }
+)";
+
 const char* const kBarStyle = R"(
 QWidget#PanelMenu { background: black; }
 QPushButton {
@@ -44,8 +56,13 @@ QPushButton#ButtonReset { background: #F85069; font-size: 13px; }
 QLabel { color: #FDBE02; font-family: Verdana; font-weight: bold; font-size: 11px; }
 QSpinBox {
   background: #FDBE02; color: black; font-family: Arial; font-weight: bold; font-size: 16px;
-  border: 1px solid #5a4400;
+  border: 1px solid #5a4400; padding-left: 4px;
 }
+QSpinBox::up-button, QSpinBox::down-button { width: 14px; background: #e0a800; }
+QSpinBox::up-arrow { width: 0; height: 0; border-left: 4px solid none;
+  border-right: 4px solid none; border-bottom: 5px solid black; }
+QSpinBox::down-arrow { width: 0; height: 0; border-left: 4px solid none;
+  border-right: 4px solid none; border-top: 5px solid black; }
 )";
 
 const char* const kDetailsStyle = R"(
@@ -123,9 +140,7 @@ void TFormMain::BuildWindow() {
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
-    central->setStyleSheet(
-        QStringLiteral("QWidget#Central { background: black; }"
-                       "QSplitter::handle { background: #1a1a1a; }"));
+    central->setStyleSheet(QString::fromLatin1(kCentralStyle));
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
