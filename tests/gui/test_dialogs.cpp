@@ -9,12 +9,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "platform/WebAddress.h"
 #include "settings/AboutWindow.h"
 #include "settings/IniStore.h"
 #include "settings/OptionsDialog.h"
 #include "settings/ProjectLinks.h"
 #include "settings/SettingsTable.h"
+#include "support/ScriptedMessages.h"
 
 using namespace velmar;
 
@@ -64,19 +64,6 @@ QPushButton* Button(QWidget& window, const char* name) {
     return button;
 }
 
-// Records the addresses the program asks the browser to open.
-struct WebRecorder {
-    QStringList opened;
-    WebAddressOpener previous;
-    WebRecorder() {
-        previous = InstallWebAddressOpener([this](const QString& url) {
-            opened << url;
-            return true;
-        });
-    }
-    ~WebRecorder() { InstallWebAddressOpener(previous); }
-};
-
 }  // namespace
 
 class TestDialogs : public QObject {
@@ -97,6 +84,9 @@ class TestDialogs : public QObject {
     void aboutLogoSwings_data();
     void aboutLogoSwings();
     void rendersDialogsToPng();
+
+  private:
+    std::unique_ptr<ScriptedMessages> messages_;
 };
 
 void TestDialogs::optionsControlsCarryBoundNames() {
@@ -236,7 +226,7 @@ void TestDialogs::optionsCancelStoresNothing() {
 }
 
 void TestDialogs::aboutDonateSetsSettingAndOpensPage() {
-    WebRecorder web;
+    RecordedWebAddresses web;
     Store s = MakeStore({});
     QCOMPARE(s.store->IniGetBool(QStringLiteral("DonationPressed1.0.4"), true), false);
     TFormAbout about(*s.store);
@@ -244,7 +234,7 @@ void TestDialogs::aboutDonateSetsSettingAndOpensPage() {
     QTest::mouseClick(Button(about, "JvImgBtn1"), Qt::LeftButton);
     QCOMPARE(StoredBool(*s.backend, "DonationPressed1.0.4"), std::optional<bool>(true));
     QVERIFY(s.store->IniGetBool(QStringLiteral("DonationPressed1.0.4")));
-    QCOMPARE(web.opened, QStringList{QString::fromLatin1(links::kDonation)});
+    QCOMPARE(web.Addresses(), QStringList{QString::fromLatin1(links::kDonation)});
     QVERIFY(!about.isVisible());
 }
 
@@ -257,7 +247,7 @@ void TestDialogs::aboutCloseStoresNothing_data() {
 
 void TestDialogs::aboutCloseStoresNothing() {
     QFETCH(QString, how);
-    WebRecorder web;
+    RecordedWebAddresses web;
     Store s = MakeStore({});
     const int writesBefore = s.backend->WriteCount();
     TFormAbout about(*s.store);
@@ -272,11 +262,11 @@ void TestDialogs::aboutCloseStoresNothing() {
     QVERIFY(!about.isVisible());
     QCOMPARE(s.backend->WriteCount(), writesBefore);
     QVERIFY(!s.store->IniGetBool(QStringLiteral("DonationPressed1.0.4"), true));
-    QVERIFY(web.opened.isEmpty());
+    QVERIFY(web.Addresses().isEmpty());
 }
 
 void TestDialogs::aboutLinksOpenProjectPages() {
-    WebRecorder web;
+    RecordedWebAddresses web;
     Store s = MakeStore({});
     TFormAbout about(*s.store);
     about.show();
@@ -294,7 +284,7 @@ void TestDialogs::aboutLinksOpenProjectPages() {
         QTest::mouseClick(label, Qt::LeftButton);
         expected << QString::fromLatin1(address);
     }
-    QCOMPARE(web.opened, expected);
+    QCOMPARE(web.Addresses(), expected);
     QCOMPARE(QSet<QString>(expected.begin(), expected.end()).size(), 4);
     for (const QString& url : expected)
         QVERIFY(url.startsWith(QStringLiteral("https://velmar.example.org/")));
