@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -206,6 +207,11 @@ struct InsertCase {
     const char* error;                                // nullptr: succeeds
     std::vector<std::pair<int, std::string>> expect;  // place -> name afterwards
 };
+
+// Test names on the command line show the case, not its bytes.
+void PrintTo(const InsertCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class InsertTest : public SlotClipboardTest, public ::testing::WithParamInterface<InsertCase> {};
 

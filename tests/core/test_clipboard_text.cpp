@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ struct PasteCase {
     std::size_t caret;
     bool truncated;
 };
+
+// Test names on the command line show the case, not its bytes.
+void PrintTo(const PasteCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class FieldPasteTest : public FieldTextTest, public ::testing::WithParamInterface<PasteCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "EditingFixture.h"
@@ -82,6 +83,11 @@ struct ConvertCase {
     std::string sound;
     std::string converted;
 };
+
+// Test names on the command line show the case, not its bytes.
+void PrintTo(const ConvertCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ConvertNameTest : public ::testing::TestWithParam<ConvertCase> {};
 

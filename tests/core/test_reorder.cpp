@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,11 @@ struct MoveCase {
     int shown;  // -1: nothing happens
 };
 
+// Test names on the command line show the case, not its bytes.
+void PrintTo(const MoveCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class MoveTest : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(MoveTest, MovesSelectedSlotsOnePlace) {
@@ -154,6 +160,11 @@ struct SortCase {
     std::vector<int> selected;
     std::vector<std::string> sorted;  // places 0.. afterwards
 };
+
+// Test names on the command line show the case, not its bytes.
+void PrintTo(const SortCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class SortTest : public ::testing::TestWithParam<SortCase> {};
 
