@@ -8,6 +8,21 @@
 
 // Types shared by the editing commands: selections of the two views, the clipboard kind, the
 // questions a command asks before it runs and the state the main window keeps for them.
+//
+// The commands are functions over the document; the window asks the question a command names,
+// shows its error text in the error box and applies the view update it returns:
+//   Move up / down                    MoveSlotsUp / MoveSlotsDown         (editing/Reorder.h)
+//   Sort                              SortQuestion, SortSlots
+//   Clear, Cut, Copy, Insert, Paste   ClearSlots, CutSlots, CopySlots,    (editing/SlotClipboard.h)
+//     (slot view focused)             InsertSlots, PasteSlots
+//   the same with a text field        ClearFieldText, CutFieldText,       (editing/FieldText.h)
+//                                     CopyFieldText, PasteFieldText
+//   set list Clear .. Paste           Plan...List, then ClearLists,       (editing/ListClipboard.h)
+//                                     CutList, CopyList, InsertList, PasteList
+//   Rename set list / slot            RenameListPrompt + RenameList,      (editing/Rename.h)
+//                                     RenameSlotPrompt + RenameSlot
+//   Convert to ...                    ConversionQuestion, ConvertSlotNames
+//   Pick, Done/Paste, Reset buttons   PickList in EditState                (editing/PickList.h)
 namespace velmar {
 
 // Bit i set: item i of the slot view (or of the set list view) is selected.
