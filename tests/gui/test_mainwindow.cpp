@@ -2,6 +2,7 @@
 // buttons, the column rules and navigation.
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -42,6 +43,9 @@ class TestMainWindow : public QObject {
     void slotJumpAndListJump();
     void selectAllAndFocusKeys();
     void commandsWaitForAFile();
+    void contextMenus_data();
+    void contextMenus();
+    void mouseAndKeysInViews();
 
   private:
     QTemporaryDir dir_;
@@ -182,7 +186,10 @@ void TestMainWindow::closingStoresEverything() {
         auto form = StartWindow({file_});
         form->ShowSetList(12, false, true);
         form->ShowSlot(40, true);
-        form->Splitter()->setSizes({260, 700, 180});
+        form->setGeometry(30, 40, 1280, 700);
+        QApplication::processEvents();
+        QSplitter* splitter = form->Splitter();
+        splitter->setSizes({260, splitter->width() - 440 - 2 * splitter->handleWidth(), 180});
         QVERIFY(form->close());
     }
     QCOMPARE(settings.Stored("LastSetList"), QString("12"));
@@ -203,6 +210,7 @@ void TestMainWindow::closingStoresEverything() {
     QCOMPARE(again->CurrentSetList(), 12);
     QCOMPARE(again->CurrentSlot(), 40);
     QCOMPARE(again->Splitter()->sizes().value(0), 260);
+    QCOMPARE(again->geometry(), QRect(30, 40, 1280, 700));
 }
 
 void TestMainWindow::detailsPanelShowsSlot_data() {
@@ -497,6 +505,135 @@ void TestMainWindow::commandsWaitForAFile() {
     QCOMPARE(form->CurrentSetList(), 0);
     QCOMPARE(form->PressedSizeCode(), -1);
     QVERIFY(boxes.Boxes().isEmpty());
+    QVERIFY(form->close());
+}
+
+void TestMainWindow::contextMenus_data() {
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QStringList>(
+        "entries");  // caption|key, "(hidden)" marks entries only for keys
+    const QStringList shared{"Find|Ctrl+F",
+                             "Find Previous|Shift+F3",
+                             "Find Next|F3",
+                             "Previous|F7",
+                             "Next |F8",
+                             "Last Selected|Ctrl+B",
+                             "-",
+                             "Sort|",
+                             "Convert to Upper|",
+                             "Convert to First Letter Upper|",
+                             "Convert to Sound + Name|",
+                             "-"};
+    const QStringList hidden{"(hidden)Goto Previous Slot|F9", "(hidden)Next Slot|F10",
+                             "(hidden)Open|Ctrl+O",           "(hidden)Save|Ctrl+S",
+                             "(hidden)Save As|F12",           "(hidden)Goto Previous List|F5",
+                             "(hidden)Goto Next List|F6",     "(hidden)(Last Selected)|Ctrl+G"};
+    QTest::newRow("slot view and window")
+        << 0
+        << QStringList{"Clear|Ctrl+Y",
+                       "Cut|Ctrl+X",
+                       "Copy|Ctrl+C",
+                       "Insert|Ctrl+T",
+                       "Paste|Ctrl+V",
+                       "Select All|Ctrl+A",
+                       "-"} +
+               shared +
+               QStringList{"Print Selected|Ctrl+P", "-", "Focus on Name|F2",
+                           "Focus on Comment|F4"} +
+               hidden;
+    QTest::newRow("set list view") << 1
+                                   << QStringList{"Clear|Ctrl+Alt+Y",
+                                                  "Cut|Ctrl+Alt+X",
+                                                  "Copy|Ctrl+Alt+C",
+                                                  "Insert|Ctrl+Alt+T",
+                                                  "Paste|Ctrl+Alt+V",
+                                                  "-",
+                                                  "Rename|F2",
+                                                  "-",
+                                                  "Previous|F5",
+                                                  "Next|F6",
+                                                  "Compare Slots with same Name|",
+                                                  "Generate List sorted by Slot Number|",
+                                                  "Generate List sorted by Sound Number|",
+                                                  "Generate List with Comments|"};
+    QTest::newRow("comment field")
+        << 2
+        << QStringList{"Cut|Ctrl+X", "Copy|Ctrl+C", "Paste|Ctrl+V", "Select All|Ctrl+A", "-"} +
+               shared + QStringList{"Focus on Name|F2"} + hidden;
+}
+
+void TestMainWindow::contextMenus() {
+    QFETCH(int, menu);
+    QFETCH(QStringList, entries);
+    MemorySettings settings;
+    TestFormMain form;
+    QMenu* popup = menu == 0   ? form.PopupSlots()
+                   : menu == 1 ? form.PopupLists()
+                               : form.PopupComment();
+    QStringList actual;
+    for (QAction* a : popup->actions()) {
+        if (a->isSeparator()) {
+            actual << "-";
+            continue;
+        }
+        actual << QString(a->isVisible() ? "" : "(hidden)") + a->text() + "|" +
+                      a->shortcut().toString(QKeySequence::PortableText);
+    }
+    QCOMPARE(actual, entries);
+    const QAction* lower = form.CommandAction("mnuLowerClick", menu == 1 ? 0 : menu);
+    QCOMPARE(lower->toolTip(), QString("Change all but first characters in a word to lower case"));
+}
+
+void TestMainWindow::mouseAndKeysInViews() {
+    MemorySettings settings;
+    auto form = StartWindow({file_});
+    TListView* slotView = form->ComboSlotNr();
+    auto clickSlot = [&](int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QRect rect = slotView->visualItemRect(slotView->item(row));
+        QTest::mouseClick(slotView->viewport(), Qt::LeftButton, modifiers, rect.center());
+    };
+    clickSlot(10);
+    QCOMPARE(form->CurrentSlot(), 10);
+    QCOMPARE(form->EditSlotNr()->text(), QString("010"));
+    clickSlot(12, Qt::ControlModifier);  // only the selection changes
+    QCOMPARE(form->CurrentSlot(), 10);
+    QCOMPARE(slotView->selectedItems().size(), 2);
+    clickSlot(30);
+    QCOMPARE(form->CurrentSlot(), 30);
+    QCOMPARE(slotView->selectedItems().size(), 1);
+
+    // A key moves the item index; its release shows that slot.
+    PressKey(slotView, Qt::Key_Down);
+    QCOMPARE(form->CurrentSlot(), 31);
+    // Type-ahead: the beginning of an item text.
+    slotView->setFocus();
+    QTest::keyClicks(slotView, "077");
+    QCOMPARE(form->CurrentSlot(), 77);
+
+    // The set list view shows a clicked set list with its remembered slot.
+    TListView* lists = form->ComboListNr();
+    form->ShowSetList(9, false, true);
+    form->ShowSlot(44, true);
+    const QRect row3 = lists->visualItemRect(lists->item(3));
+    QTest::mouseClick(lists->viewport(), Qt::LeftButton, Qt::NoModifier, row3.center());
+    QCOMPARE(form->CurrentSetList(), 3);
+    lists->scrollToItem(lists->item(9));
+    const QRect row9 = lists->visualItemRect(lists->item(9));
+    QTest::mouseClick(lists->viewport(), Qt::LeftButton, Qt::NoModifier, row9.center());
+    QCOMPARE(form->CurrentSetList(), 9);
+    QCOMPARE(form->CurrentSlot(), 44);
+    PressKey(lists, Qt::Key_Up);
+    QCOMPARE(form->CurrentSetList(), 8);
+    QVERIFY(!form->Doc().FileModified());
+
+    // Esc is the Exit button.
+    ScriptedMessages boxes;
+    form->EditSlotName()->setText("Changed");
+    boxes.AnswerYesNoCancel(kAnswerCancel);
+    PressKey(slotView, Qt::Key_Escape);
+    QCOMPARE(boxes.Texts(ScriptedMessages::Kind::YesNoCancel).size(), 1);
+    QVERIFY(form->isVisible());
+    boxes.AnswerYesNoCancel(kAnswerNo);
     QVERIFY(form->close());
 }
 
