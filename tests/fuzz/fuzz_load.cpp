@@ -20,7 +20,10 @@ void Require(bool condition) {
 void ReadEverything(const velmar::Document& doc) {
     const std::vector<std::string> items = doc.ListItems();
     Require(items.size() == velmar::kSetListCount);
+    const auto size = static_cast<std::size_t>(doc.ImageSize());
     for (int a = 0; a < velmar::kSetListCount; ++a) {
+        Require(doc.GetList(a) + velmar::kSetListSize <= size);
+        if (doc.HasDirectory()) Require(doc.GetDir(a) + velmar::kDirEntrySize <= size);
         Require(items[static_cast<std::size_t>(a)] == velmar::ItemText(a, doc.GetListName(a)));
         for (int s = 0; s < velmar::kSlotCount; ++s) {
             Require(doc.GetSlotName(a, s).size() <= velmar::kNameSize);
