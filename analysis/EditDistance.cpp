@@ -11,6 +11,13 @@ namespace velmar {
 namespace {
 
 constexpr int kWord = 64;
+constexpr int kTrimEvery = 8;
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && defined(__ELF__)
+#define VELMAR_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define VELMAR_POPCNT_CLONES
+#endif
 
 // The carries that link one 64-row block of a table column to the next: the carry of the
 // addition and the bits shifted out of the horizontal differences. At the top of the table
@@ -59,6 +66,9 @@ BoundedEditDistance::BoundedEditDistance(std::string_view pattern)
     score_.resize(blocks_);
 }
 
+// The block bookkeeping counts bits; where the processor has an instruction for that, a second
+// copy of this function uses it (chosen once at start-up).
+VELMAR_POPCNT_CLONES
 int BoundedEditDistance::Distance(std::string_view text, int maxDistance) const {
     const int k = maxDistance;
     const int n = static_cast<int>(pattern_.size());
@@ -77,18 +87,24 @@ int BoundedEditDistance::Distance(std::string_view text, int maxDistance) const 
     // start from values that are real path costs, so no value is ever too low and every value
     // on an optimal path is exact.
     const int lastBlockIndex = static_cast<int>(blocks_) - 1;
+    // Plain pointers keep the compiler from reloading members after every store.
+    const std::size_t blocks = blocks_;
+    const std::uint64_t* const peq = peq_.data();
+    std::uint64_t* const pv = pv_.data();
+    std::uint64_t* const mv = mv_.data();
+    int* const score = score_.data();
     int first = 0;
     int last = 0;
     const auto rowValue = [&](int b, int r) {
         // Value at row r (64b .. 64b+64) of the current column. The last row and the row under
         // an active block come straight from the kept values; other rows count differences.
         const int bottom = kWord * b + kWord;
-        if (r == bottom) return score_[b];
+        if (r == bottom) return score[b];
         if (r == bottom - kWord + 1 && b > first)
-            return score_[b - 1] + static_cast<int>(pv_[b] & 1) - static_cast<int>(mv_[b] & 1);
+            return score[b - 1] + static_cast<int>(pv[b] & 1) - static_cast<int>(mv[b] & 1);
         const int below = bottom - r;
         const std::uint64_t mask = ~std::uint64_t{0} << (kWord - below);
-        return score_[b] - std::popcount(pv_[b] & mask) + std::popcount(mv_[b] & mask);
+        return score[b] - std::popcount(pv[b] & mask) + std::popcount(mv[b] & mask);
     };
     int j = 0;
     const auto relevant = [&](int b) {
@@ -100,44 +116,58 @@ int BoundedEditDistance::Distance(std::string_view text, int maxDistance) const 
     };
     const auto costToEnd = [&](int r, int col) { return std::abs((n - r) - (m - col)); };
 
-    pv_[0] = ~std::uint64_t{0};
-    mv_[0] = 0;
-    score_[0] = kWord;
+    pv[0] = ~std::uint64_t{0};
+    mv[0] = 0;
+    score[0] = kWord;
     // Column 0 holds 0..n: take in every block whose cells can still matter.
     while (last < lastBlockIndex) {
         const int bottom = kWord * (last + 1);
         if (bottom + costToEnd(bottom, 0) > k) break;
         ++last;
-        pv_[last] = ~std::uint64_t{0};
-        mv_[last] = 0;
-        score_[last] = bottom + kWord;
+        pv[last] = ~std::uint64_t{0};
+        mv[last] = 0;
+        score[last] = bottom + kWord;
     }
 
+    int skipExtend = 0;
     for (j = 1; j <= m; ++j) {
-        const std::uint64_t* eq = &peq_[static_cast<unsigned char>(text[j - 1]) * blocks_];
+        const std::uint64_t* eq = peq + static_cast<unsigned char>(text[j - 1]) * blocks;
         // Row 0 grows by one per column; above a dropped block that is a safe bound.
         BlockLink link;
         int hout = 0;
         for (int b = first; b <= last; ++b) {
-            hout = StepBlock(pv_[b], mv_[b], eq[b], link);
-            score_[b] += hout;
+            hout = StepBlock(pv[b], mv[b], eq[b], link);
+            score[b] += hout;
         }
         // Cells below the run can matter when its last row did, in this column or the one
         // before (reached diagonally). The new block's previous column is taken as its top
-        // neighbour's value growing by one per row: a real path cost.
-        while (last < lastBlockIndex) {
-            const int bottom = kWord * (last + 1);
-            const int now = score_[last];
-            const int before = now - hout;
-            if (now + costToEnd(bottom, j) > k && before + costToEnd(bottom, j - 1) > k) break;
-            ++last;
-            pv_[last] = ~std::uint64_t{0};
-            mv_[last] = 0;
-            score_[last] = before + kWord;
-            hout = StepBlock(pv_[last], mv_[last], eq[last], link);
-            score_[last] += hout;
+        // neighbour's value growing by one per row: a real path cost. The sum tested moves by
+        // at most 2 a column, so a wide margin spares the test for the next columns.
+        if (skipExtend > 0) {
+            --skipExtend;
+        } else {
+            while (last < lastBlockIndex) {
+                const int bottom = kWord * (last + 1);
+                const int now = score[last] + costToEnd(bottom, j);
+                const int before = score[last] - hout + costToEnd(bottom, j - 1);
+                if (now > k && before > k) {
+                    skipExtend = (now - k - 1) / 2;
+                    break;
+                }
+                ++last;
+                pv[last] = ~std::uint64_t{0};
+                mv[last] = 0;
+                score[last] = score[last - 1] - hout + kWord;
+                hout = StepBlock(pv[last], mv[last], eq[last], link);
+                score[last] += hout;
+            }
         }
-        while (last >= first && !relevant(last)) --last;
+        // Dropping blocks late only costs time, so the run is trimmed every few columns.
+        if (j % kTrimEvery != 0 && j != m) continue;
+        while (last >= first && !relevant(last)) {
+            --last;
+            skipExtend = 0;
+        }
         while (first <= last && !relevant(first)) ++first;
         if (first > last) return k + 1;
     }
@@ -170,9 +200,14 @@ int SimilarityTest::MaxDistance(std::size_t maxLen) const {
 }
 
 bool SimilarityTest::AtLeastThreshold(std::string_view other) const {
-    other_.clear();
-    for (char c : other)
-        if (c != ' ') other_.push_back(c);
+    // Drop the blanks without a branch per byte: every byte is written, only non-blanks advance.
+    other_.resize(other.size());
+    char* out = other_.data();
+    for (char c : other) {
+        *out = c;
+        out += c != ' ';
+    }
+    other_.resize(static_cast<std::size_t>(out - other_.data()));
     const std::size_t n = comment_.size();
     const std::size_t m = other_.size();
     const std::size_t maxLen = std::max(n, m);
