@@ -26,6 +26,30 @@ std::string RelabelHit(std::string_view label, std::string_view newName) {
     return out;
 }
 
+bool CopyToHit(Document& doc, int currentList, int currentSlot, SimilarHit& hit, int column) {
+    switch (column) {
+        case 0: {
+            const std::string name = doc.GetSlotName(currentList, currentSlot);
+            doc.SetSlotName(hit.list, hit.slot, name);
+            // The label shows the name as the field holds it (cut to 24 bytes).
+            hit.label = RelabelHit(hit.label, doc.GetSlotName(hit.list, hit.slot));
+            hit.nameState = 2;
+            return true;
+        }
+        case 1:
+            (void)doc.SetSlotComment(hit.list, hit.slot,
+                                     doc.GetSlotComment(currentList, currentSlot), true);
+            hit.commentState = 2;
+            return true;
+        case 2:
+            doc.CopySound(currentList, currentSlot, hit.list, hit.slot);
+            hit.soundState = 2;
+            return true;
+        default:
+            return false;
+    }
+}
+
 SimilarSearch::SimilarSearch(const Document& doc, int currentList, int currentSlot,
                              SimilarCriteria criteria, CommentMethod method)
     : doc_(doc),

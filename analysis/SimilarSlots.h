@@ -41,6 +41,12 @@ struct SimilarHit {
 // The label after the name was copied to the hit: same first line, the new name under it.
 [[nodiscard]] std::string RelabelHit(std::string_view label, std::string_view newName);
 
+// A click on a hit's mark (grid column 0 name, 1 comment, 2 sound) copies that field of the
+// current slot to the hit through the document's accessors, turns the mark green and, for the
+// name, puts the new name under the label's first line. Other columns do nothing (false).
+// Like the accessors it leaves FileModified alone; the caller decides about it.
+bool CopyToHit(Document& doc, int currentList, int currentSlot, SimilarHit& hit, int column);
+
 class SimilarSearch {
   public:
     // The document must outlive the search. The current slot's name, comment and sound are

@@ -183,5 +183,41 @@ TEST(SimilarLabels, LabelAndRelabel) {
     EXPECT_EQ(RelabelHit("Slot 000\r\nPad", ""), "Slot 000\r\n");
 }
 
+TEST(SimilarCopy, CopiesTheFieldTurnsTheMarkGreenAndLeavesFileModified) {
+    fixtures::PcgImage image = testing::BlankImage();
+    PutListName(image, 4, "Tour");
+    PutSlotName(image, 1, 2, "Intro");
+    PutSlotComment(image, 1, 2, "Count in");
+    PutSound(image, 1, 2, 1, 3, 44);
+    fixtures::PutColor(image, 1, 2, 5);  // shares the sound's byte: travels with it
+    PutSlotName(image, 4, 9, "INTRO 2");
+    PutSlotComment(image, 4, 9, "Bars");
+    Document doc;
+    testing::LoadOrDie(doc, image);
+    std::vector<SimilarHit> hits = FindSimilarSlots(doc, 1, 2, Criteria("Nn"));
+    ASSERT_EQ(hits.size(), 1U);
+    SimilarHit& hit = hits[0];
+    EXPECT_EQ((States{hit.nameState, hit.commentState, hit.soundState}), (States{1, 0, 0}));
+
+    EXPECT_FALSE(CopyToHit(doc, 1, 2, hit, 3));  // the label column copies nothing
+    EXPECT_EQ(doc.GetSlotName(4, 9), "INTRO 2");
+
+    ASSERT_TRUE(CopyToHit(doc, 1, 2, hit, 0));
+    EXPECT_EQ(doc.GetSlotName(4, 9), "Intro");
+    EXPECT_EQ(hit.label, "List 004 Slot 009\r\nIntro");
+    ASSERT_TRUE(CopyToHit(doc, 1, 2, hit, 1));
+    EXPECT_EQ(doc.GetSlotComment(4, 9), "Count in");
+    ASSERT_TRUE(CopyToHit(doc, 1, 2, hit, 2));
+    EXPECT_EQ(doc.GetSoundText(4, 9, false), "PRG INT-D 044");
+    EXPECT_EQ(doc.GetSlotColorIndex(4, 9), 5);
+    EXPECT_EQ((States{hit.nameState, hit.commentState, hit.soundState}), (States{2, 2, 2}));
+    EXPECT_FALSE(doc.FileModified());
+    // The next search sees the copies.
+    const std::vector<SimilarHit> again = FindSimilarSlots(doc, 1, 2, Criteria("N"));
+    ASSERT_EQ(again.size(), 1U);
+    EXPECT_EQ((States{again[0].nameState, again[0].commentState, again[0].soundState}),
+              (States{2, 2, 2}));
+}
+
 }  // namespace
 }  // namespace velmar
