@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
 
 #include "settings/CentreOnScreen.h"
@@ -16,6 +18,7 @@ namespace {
 
 constexpr int kMinPercent = 50;
 constexpr int kMaxPercent = 90;
+const QColor kAmber(0xFD, 0xBE, 0x02);
 
 // Amber on black; labels in Verdana, buttons in Arial on amber.
 const char* const kStyle =
@@ -29,6 +32,32 @@ const char* const kStyle =
     " font-size: 19px; border: none; min-width: 90px; min-height: 30px; }"
     "QPushButton:focus { border: 1px solid white; }"
     "QPushButton:pressed { background: #C89600; }";
+
+// The threshold track bar with its tick marks in amber (the style would draw them in the
+// dark outline colour, invisible on black).
+class AmberTrackBar : public QSlider {
+  public:
+    AmberTrackBar() : QSlider(Qt::Horizontal) { setMinimumHeight(30); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QSlider::paintEvent(event);
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QRect groove =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+        const QRect handle =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+        const int span = groove.width() - handle.width();
+        QPainter painter(this);
+        painter.setPen(kAmber);
+        for (int value = minimum(); value <= maximum(); value += tickInterval()) {
+            const int x = groove.left() + handle.width() / 2 +
+                          QStyle::sliderPositionFromValue(minimum(), maximum(), value, span);
+            painter.drawLine(x, height() - 6, x, height() - 2);
+        }
+    }
+};
 
 QCheckBox* AddCheck(QVBoxLayout* layout, const char* name, const QString& caption,
                     const QString& hint) {
@@ -64,7 +93,7 @@ TFormOptions::TFormOptions(IniStore& store, QWidget* parent) : QDialog(parent), 
     layout->addWidget(new QLabel(QStringLiteral("Min. % Value for Comment Similarity")));
     auto* trackRow = new QHBoxLayout;
     trackRow->addWidget(new QLabel(QStringLiteral("50")));
-    trackSimilarPercentage_ = new QSlider(Qt::Horizontal);
+    trackSimilarPercentage_ = new AmberTrackBar;
     trackSimilarPercentage_->setObjectName(QStringLiteral("TrackSimilarPercentage"));
     trackSimilarPercentage_->setRange(kMinPercent, kMaxPercent);
     trackSimilarPercentage_->setSingleStep(1);
@@ -74,7 +103,7 @@ TFormOptions::TFormOptions(IniStore& store, QWidget* parent) : QDialog(parent), 
     QPalette amber = trackSimilarPercentage_->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::Button, QPalette::WindowText,
                                      QPalette::Text, QPalette::Mid, QPalette::Dark})
-        amber.setColor(role, QColor(0xFD, 0xBE, 0x02));
+        amber.setColor(role, kAmber);
     amber.setColor(QPalette::Window, Qt::black);
     trackSimilarPercentage_->setPalette(amber);
     trackRow->addWidget(trackSimilarPercentage_, 1);
