@@ -486,7 +486,9 @@ void TestMainWindow::selectAllAndFocusKeys() {
     QVERIFY(form->EditSlotName()->hasFocus());
     PressKey(form->EditSlotName(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(form->EditSlotName()->selectedText(), form->EditSlotName()->text());
-    // F2 in the set list view belongs to its own menu (renaming), not to the name field.
+    // F2 in the set list view belongs to its own menu (renaming), not to the name field, even
+    // while renaming is switched off.
+    form->EnableCommand("MenuRenameListClick", false);
     PressKey(form->ComboListNr(), Qt::Key_F2);
     QVERIFY(!form->EditSlotName()->hasFocus());
 }
@@ -494,6 +496,7 @@ void TestMainWindow::selectAllAndFocusKeys() {
 void TestMainWindow::commandsWaitForAFile() {
     MemorySettings settings;
     ScriptedMessages boxes;
+    ScriptedFileDialogs dialogs;  // any dialog would fail the test
     auto form = StartWindow({});
     QVERIFY(!form->Doc().HasImage());
     for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F12})

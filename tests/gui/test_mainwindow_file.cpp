@@ -40,6 +40,7 @@ class TestMainWindowFile : public QObject {
     void autosaveWritesCopyAndKeepsFlag();
     void tabsInCommentAreReportedOnSave();
     void failedOpenKeepsDocumentShown();
+    void failedFirstOpenLeavesNoDocument();
     void grabWindowWithDemoFile();
 
   private:
@@ -261,6 +262,23 @@ void TestMainWindowFile::failedOpenKeepsDocumentShown() {
     QCOMPARE(SlotNameIn(file_, 5, 7), std::string("Kept"));
     QVERIFY(form->close());
     QCOMPARE(settings.Stored("Filename"), file_);
+}
+
+void TestMainWindowFile::failedFirstOpenLeavesNoDocument() {
+    MemorySettings settings;
+    ScriptedMessages boxes;
+    const QString broken = dir_->filePath("broken.pcg");
+    WritePcg(broken, fixtures::GeneratePcg({.seed = 3, .variant = fixtures::PcgVariant::SbkTwice}));
+    auto form = StartWindow({broken});
+    QCOMPARE(boxes.Texts(ScriptedMessages::Kind::Error).size(), 1);
+    QVERIFY(!form->Doc().HasImage());
+    QVERIFY(form->FileName().isEmpty());
+    QCOMPARE(form->windowTitle(), QString("VELMAR 1.0.4"));
+    QCOMPARE(form->ComboListNr()->count(), 0);
+    QVERIFY(!form->Button("ButtonSave")->isEnabled());
+    QVERIFY(form->close());
+    QCOMPARE(settings.Stored("Filename"), QString());
+    QCOMPARE(settings.Stored("LastSetList"), QString("0"));
 }
 
 void TestMainWindowFile::grabWindowWithDemoFile() {
