@@ -16,7 +16,8 @@ int UsageError(std::ostream& err) {
            "  slots FILE LIST        the 128 slots of set list LIST (0..127)\n"
            "  export FILE            every set list and slot as one JSON document\n"
            "  resave FILE OUT        load FILE and save it as OUT (checksum recomputed)\n"
-           "  check FILE             where the set list chunks are, and the checksum\n";
+           "  check FILE             where the set list chunks are, and the checksum\n"
+        << AnalysisUsage();
     return 2;
 }
 
