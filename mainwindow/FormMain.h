@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ namespace velmar {
 
 class TCommentEdit;
 class TListView;
+class EditingUi;
+class TFormColor;
+struct EditState;
 
 // The main window: the two views, the details panel of the shown slot, the button bar, the
 // context menus with the key map, the timers and the program-wide interaction state. It owns
@@ -177,6 +181,12 @@ class TFormMain : public QMainWindow, public DocumentListener {
     void ButtonResetPickingClick();
     // Colour picker
     void ButtonColorClick();
+    // Editing commands, pick mode and the colour picker: their entries enabled, the picker
+    // created and the pick toggle wired, once at construction (editing/FormMainEditing.cpp).
+    void RegisterEditingCommands();
+    [[nodiscard]] EditState& EditingState();
+    [[nodiscard]] bool PickMode() const;
+    [[nodiscard]] TFormColor* FormColor() const;
     // Similar-slot finder: the refresh check, and stopping a running search
     void TimerSyncTimer();
     void StopSimilarSearch();
@@ -313,6 +323,11 @@ class TFormMain : public QMainWindow, public DocumentListener {
     QTimer* timerDropSlotAtList_ = nullptr;
     QTimer* timerScrollSlot_ = nullptr;
     QTimer* timerScrollList_ = nullptr;
+
+    struct EditingUiDeleter {
+        void operator()(EditingUi* ui) const;
+    };
+    std::unique_ptr<EditingUi, EditingUiDeleter> editing_;
 };
 
 }  // namespace velmar

@@ -115,6 +115,7 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
     BuildMenus();
     ConnectSignals();
     SetDocumentControlsEnabled(false);
+    RegisterEditingCommands();
 }
 
 TFormMain::~TFormMain() {

@@ -7,36 +7,6 @@
 
 namespace velmar {
 
-// Slot clipboard.
-void TFormMain::MenuClearClick() {}
-void TFormMain::MenuCutClick() {}
-void TFormMain::MenuCopyClick() {}
-void TFormMain::MenuInsertClick() {}
-void TFormMain::MenuPasteClick() {}
-void TFormMain::MenuItem2Click() {}
-
-// Set list clipboard.
-void TFormMain::MenuClearListClick() {}
-void TFormMain::MenuCutListClick() {}
-void TFormMain::MenuCopyListClick() {}
-void TFormMain::MenuInsertListClick() {}
-void TFormMain::MenuPasteListClick() {}
-
-// Reordering and sorting.
-void TFormMain::MenuSortClick() {
-    ButtonSortClick();
-}
-void TFormMain::ButtonSortClick() {}
-void TFormMain::ButtonUpClick() {}
-void TFormMain::ButtonDownClick() {}
-
-// Renaming and conversion.
-void TFormMain::MenuRenameListClick() {}
-void TFormMain::ComboSlotNrDblClick() {}
-void TFormMain::mnuUpperClick() {}
-void TFormMain::mnuLowerClick() {}
-void TFormMain::MenuSoundAndNameClick() {}
-
 // Find.
 void TFormMain::MenuFindClick() {}
 void TFormMain::MenuFindPrevClick() {}
@@ -51,14 +21,6 @@ void TFormMain::MenuListCommentsClick() {}
 // Printing.
 void TFormMain::PrintClick() {}
 
-// Pick mode.
-void TFormMain::ButtonPickClick() {}
-void TFormMain::ButtonPickPasteClick() {}
-void TFormMain::ButtonResetPickingClick() {}
-
-// Colour picker: the button, and hiding the picker whenever the main window is activated.
-void TFormMain::ButtonColorClick() {}
-void TFormMain::FormActivate() {}
 
 // Similar-slot finder: the once-a-second refresh check.
 void TFormMain::TimerSyncTimer() {}
