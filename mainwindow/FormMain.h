@@ -33,6 +33,8 @@ class TListView;
 class EditingUi;
 class TFormColor;
 struct EditState;
+class DragDrop;
+class DragDropUi;
 
 // The main window: the two views, the details panel of the shown slot, the button bar, the
 // context menus with the key map, the timers and the program-wide interaction state. It owns
@@ -137,6 +139,25 @@ class TFormMain : public QMainWindow, public DocumentListener {
     void ComboSlotNrKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void ComboListNrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void ComboListNrClick();
+
+    // --- Drag and drop (mainwindow/FormMainDrag.cpp): the drag part of a press runs after
+    // the navigation part; pos is in the view's client coordinates, screenPos on the screen ---
+    void ComboSlotNrMouseDownDrag(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void ComboSlotNrMouseMove(Qt::MouseButtons buttons, QPoint pos);
+    void ComboSlotNrMouseUp(QPoint pos, QPoint screenPos);
+    void ComboListNrMouseDownDrag(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void ComboListNrMouseMove(Qt::MouseButtons buttons, QPoint pos);
+    void ComboListNrMouseUp(QPoint pos, QPoint screenPos);
+    void TimerScrollSlotTimer();
+    void TimerScrollListTimer();
+    void TimerDropSlotAtListTimer();
+    void ApplicationEvents1Deactivate();
+    // Ends a drag without a drop: another document was loaded or a modal box opened.
+    void CancelDrag();
+    [[nodiscard]] DragDrop& Drag();
+    [[nodiscard]] QTimer* TimerScrollSlot() const { return timerScrollSlot_; }
+    [[nodiscard]] QTimer* TimerScrollList() const { return timerScrollList_; }
+    [[nodiscard]] QTimer* TimerDropSlotAtList() const { return timerDropSlotAtList_; }
 
     // --- Commands of later subsystems. Each handler runs its hook; the menu entries stay
     // disabled until the subsystem fills the hook and enables them (EnableCommand). ---
@@ -328,6 +349,13 @@ class TFormMain : public QMainWindow, public DocumentListener {
         void operator()(EditingUi* ui) const;
     };
     std::unique_ptr<EditingUi, EditingUiDeleter> editing_;
+
+    // Set up at the end of the construction (mainwindow/FormMainDrag.cpp).
+    void RegisterDragDrop();
+    struct DragDropUiDeleter {
+        void operator()(DragDropUi* ui) const;
+    };
+    std::unique_ptr<DragDropUi, DragDropUiDeleter> drag_;
 };
 
 }  // namespace velmar
