@@ -196,6 +196,8 @@ class TFormMain : public QMainWindow, public DocumentListener {
     void MenuListCommentsClick();
     // Printing
     void PrintClick();
+    // Enables "Print Selected" once at construction (analysis/FormMainPrint.cpp).
+    void RegisterPrinting();
     // Pick mode
     void ButtonPickClick();
     void ButtonPickPasteClick();

@@ -18,9 +18,6 @@ void TFormMain::mnuListClick() {}
 void TFormMain::mnuSortedListClick() {}
 void TFormMain::MenuListCommentsClick() {}
 
-// Printing.
-void TFormMain::PrintClick() {}
-
 
 // Similar-slot finder: the once-a-second refresh check.
 void TFormMain::TimerSyncTimer() {}
