@@ -168,7 +168,8 @@ std::uint32_t Document::GetSlotColor(int a, int s) const {
 void Document::SetSlotColor(int a, int s, int colorIndex) {
     const std::size_t pos = SlotPos(a, s) + kSlotSoundType;
     const auto old = Bytes(pos, 1)[0];
-    WriteByte(pos, static_cast<std::uint8_t>((old & 0xC3) | ((colorIndex * 4) & 0x3C)));
+    // Masking before shifting keeps any int argument free of overflow; the stored bits are the same.
+    WriteByte(pos, static_cast<std::uint8_t>((old & 0xC3) | ((colorIndex & 0x0F) << 2)));
     if (listener_) listener_->SlotColorWritten(a, s);
 }
 
@@ -180,8 +181,8 @@ void Document::SetSlotFontSize(int a, int s, int code) {
     const std::size_t base = SlotPos(a, s);
     const auto b24 = Bytes(base + kSlotSoundType, 1)[0];
     const auto b29 = Bytes(base + kSlotExtra, 1)[0];
-    WriteByte(base + kSlotSoundType, static_cast<std::uint8_t>((b24 & 0x3F) | ((code * 64) & 0xFF)));
-    WriteByte(base + kSlotExtra, static_cast<std::uint8_t>((b29 & 0xEF) | ((code * 4) & 0x10)));
+    WriteByte(base + kSlotSoundType, static_cast<std::uint8_t>((b24 & 0x3F) | ((code & 0x03) << 6)));
+    WriteByte(base + kSlotExtra, static_cast<std::uint8_t>((b29 & 0xEF) | ((code & 0x04) << 2)));
 }
 
 }  // namespace velmar
