@@ -32,6 +32,7 @@ class TestEditing : public QObject {
     void nameAndCommentTextThroughSystemClipboard();
     void setListCopyPasteAndFallback();
     void setListCutAndClear();
+    void shortSetListClipboardRefused();
     void renameSetListAndSlot();
     void conversions_data();
     void conversions();
@@ -390,6 +391,28 @@ void TestEditing::setListCutAndClear() {
     QVERIFY(form->EditSlotName()->text().isEmpty());
     QVERIFY(form->MemoComment()->toPlainText().isEmpty());
     form->Doc().SetFileModified(false);
+}
+
+void TestEditing::shortSetListClipboardRefused() {
+    MemorySettings settings;
+    ScriptedMessages boxes;
+    auto form = StartWindow({file_});
+    TListView* lists = form->ComboListNr();
+    form->ShowSetList(6, true, true);
+    SelectOnly(lists, {6});
+    PressKey(lists, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    // Another program run left a cut-off file: it must not paste a partial set list.
+    QFile file(ListClipFile());
+    QVERIFY(file.resize(73027));
+    form->ShowSetList(7, true, true);
+    const QString slot = SlotName(*form, 7, 127);
+    PressKey(lists, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+    const QStringList errors = boxes.Texts(ScriptedMessages::Kind::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains("incomplete"), qPrintable(errors[0]));
+    QVERIFY(form->Doc().GetListName(7).empty());
+    QCOMPARE(SlotName(*form, 7, 127), slot);
+    QVERIFY(!form->Doc().FileModified());
 }
 
 void TestEditing::renameSetListAndSlot() {
