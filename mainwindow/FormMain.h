@@ -31,6 +31,7 @@ namespace velmar {
 class TCommentEdit;
 class TListView;
 class EditingUi;
+class AnalysisState;
 class TFormColor;
 struct EditState;
 class DragDrop;
@@ -213,6 +214,9 @@ class TFormMain : public QMainWindow, public DocumentListener {
     // Similar-slot finder: the refresh check, and stopping a running search
     void TimerSyncTimer();
     void StopSimilarSearch();
+    // Find, the reports and the similar-slot finder (analysis/): the find dialog with the last
+    // search and the finder's panel.
+    [[nodiscard]] AnalysisState& Analysis();
 
     // Enables or disables the menu entries (and buttons) of a command by its handler name,
     // for the subsystems that implement them. Unknown names are ignored.
@@ -351,6 +355,13 @@ class TFormMain : public QMainWindow, public DocumentListener {
         void operator()(EditingUi* ui) const;
     };
     std::unique_ptr<EditingUi, EditingUiDeleter> editing_;
+
+    // Set up at the end of the construction (analysis/FormMainSync.cpp).
+    void RegisterAnalysis();
+    struct AnalysisStateDeleter {
+        void operator()(AnalysisState* state) const;
+    };
+    std::unique_ptr<AnalysisState, AnalysisStateDeleter> analysis_;
 
     // Set up at the end of the construction (mainwindow/FormMainDrag.cpp).
     void RegisterDragDrop();

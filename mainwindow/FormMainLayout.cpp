@@ -116,6 +116,7 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
     ConnectSignals();
     SetDocumentControlsEnabled(false);
     RegisterEditingCommands();
+    RegisterAnalysis();
     RegisterPrinting();
     RegisterDragDrop();
 }

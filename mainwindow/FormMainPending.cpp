@@ -7,20 +7,4 @@
 
 namespace velmar {
 
-// Find.
-void TFormMain::MenuFindClick() {}
-void TFormMain::MenuFindPrevClick() {}
-void TFormMain::MenuFindNextClick() {}
-
-// Comparison and generated lists.
-void TFormMain::MenuCompareClick() {}
-void TFormMain::mnuListClick() {}
-void TFormMain::mnuSortedListClick() {}
-void TFormMain::MenuListCommentsClick() {}
-
-
-// Similar-slot finder: the once-a-second refresh check.
-void TFormMain::TimerSyncTimer() {}
-void TFormMain::StopSimilarSearch() {}
-
 }  // namespace velmar
