@@ -1,12 +1,12 @@
 // The set list view's reports: the comparison of two set lists and the three generated lists
 // of the set list shown, each in a new text viewer.
 
-#include <QCollator>
 #include <array>
 
 #include "analysis/Compare.h"
 #include "analysis/FormEditVelmar.h"
 #include "analysis/Reports.h"
+#include "analysis/SoundCollation.h"
 #include "document/Document.h"
 #include "mainwindow/FormMain.h"
 #include "mainwindow/MainControls.h"
@@ -45,13 +45,7 @@ void TFormMain::mnuListClick() {
 
 void TFormMain::mnuSortedListClick() {
     if (!HasDocument()) return;
-    // The user's locale decides the order of the sound texts and names, case ignored.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    const KeyLess less = [&collator](const std::string& a, const std::string& b) {
-        return collator.compare(FromFileText(a), FromFileText(b)) < 0;
-    };
-    ShowReport(this, ListBySound(doc_, currentSetList_, less), kViewerDefaultWidth);
+    ShowReport(this, ListBySound(doc_, currentSetList_, LocaleKeyLess()), kViewerDefaultWidth);
 }
 
 void TFormMain::MenuListCommentsClick() {

@@ -8,6 +8,7 @@
 #include "analysis/Find.h"
 #include "analysis/Reports.h"
 #include "analysis/SimilarSlots.h"
+#include "cli/SoundOrder.h"
 #include "cli/Usage.h"
 #include "document/Cp1252.h"
 #include "document/Document.h"
@@ -36,7 +37,7 @@ int Report(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (kind == "by-number")
         Print(out, ListBySlotNumber(doc, list));
     else if (kind == "by-sound")
-        Print(out, ListBySound(doc, list));
+        Print(out, ListBySound(doc, list, SoundOrder()));
     else
         Print(out, ListWithComments(doc, list));
     return 0;
