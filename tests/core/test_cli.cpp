@@ -2,40 +2,17 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 
+#include "CliRunner.h"
 #include "DocTestSupport.h"
 #include "document/Cp1252.h"
 
 namespace velmar {
 namespace {
 
+using testing::Cli;
+using testing::CliRun;
 using testing::ScratchDir;
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs velmar-cli (its path comes from the test's environment) and captures both streams.
-CliRun Cli(const std::string& args, const ScratchDir& dir) {
-    const char* cli = std::getenv("VELMAR_CLI");
-    if (cli == nullptr) throw std::runtime_error("VELMAR_CLI is not set");
-    const std::string errFile = dir.File("stderr.txt");
-    const std::string command = std::string(cli) + " " + args + " 2>" + errFile;
-    CliRun run;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-    const int status = ::pclose(pipe);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::FILE* err = std::fopen(errFile.c_str(), "rb");
-    while (err && (n = std::fread(buf, 1, sizeof buf, err)) > 0) run.err.append(buf, n);
-    if (err) std::fclose(err);
-    return run;
-}
 
 class CliTest : public ::testing::Test {
 protected:
