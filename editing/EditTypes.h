@@ -66,6 +66,15 @@ struct SlotViewUpdate {
     int itemIndex = -1;
     // Only when the command sets it: the entry of LastSlotOfList for the current set list.
     int lastSlotOfList = -1;
+
+    // ShowSlot(s) as the selection sees it: s becomes selected and the item index.
+    void Show(int s, bool deselect) {
+        if (deselect) selection.reset();
+        selection.set(s);
+        showSlot = s;
+        deselectOthers = deselect;
+        itemIndex = s;
+    }
 };
 
 struct SlotCommandResult {

@@ -21,15 +21,6 @@ void SwapAreas(Document& doc, std::size_t a, std::size_t b, std::size_t size) {
     doc.WriteBytes(b, saved);
 }
 
-// ShowSlot(s) as the selection sees it: s becomes selected and the item index.
-void Show(SlotViewUpdate& view, int s, bool deselectOthers) {
-    if (deselectOthers) view.selection.reset();
-    view.selection.set(s);
-    view.showSlot = s;
-    view.deselectOthers = deselectOthers;
-    view.itemIndex = s;
-}
-
 SlotCommandResult NotLoaded() {
     SlotCommandResult result;
     result.error = kNoFileLoaded;
@@ -64,7 +55,7 @@ SlotCommandResult Move(Document& doc, int list, const SlotSelection& selected, i
         if (!view.selection.test(i)) continue;
         view.selection.reset(i);
         SwapInView(doc, list, i, i + step, view);
-        Show(view, i + step, false);
+        view.Show(i + step, false);
     }
     return result;
 }
@@ -140,7 +131,7 @@ SlotCommandResult SortSlots(Document& doc, int list, int currentSlot,
     // The details panel shows the slot now standing at currentSlot, so its fields never write
     // an old name or comment into a slot that moved in.
     const SlotSelection sorted = view.selection;
-    Show(view, currentSlot, false);
+    view.Show(currentSlot, false);
     view.selection = sorted;
     if (clearAfter) {
         view.selection.reset();

@@ -39,14 +39,6 @@ void CheckContext(const SlotContext& ctx) {
     CheckIndex(ctx.focused, "slot command: focused slot out of range");
 }
 
-void Show(SlotViewUpdate& view, int s, bool deselectOthers) {
-    if (deselectOthers) view.selection.reset();
-    view.selection.set(s);
-    view.showSlot = s;
-    view.deselectOthers = deselectOthers;
-    view.itemIndex = s;
-}
-
 bool IsEmptySlot(const Document& doc, int list, int s) {
     return doc.GetSlotName(list, s).empty() && doc.GetSlotComment(list, s).empty();
 }
@@ -122,7 +114,7 @@ void PasteAt(Document& doc, EditState& state, int list, int p, const std::vector
 // The common end of Paste (and of Insert from the file): show the slot at p, remember it for
 // the set list, mark the file modified and end pick mode when it is still on.
 void FinishPaste(Document& doc, EditState& state, int p, SlotCommandResult& result) {
-    Show(result.view, p, false);
+    result.view.Show(p, false);
     result.view.lastSlotOfList = p;
     doc.SetFileModified(true);
     result.modified = true;
@@ -193,7 +185,7 @@ SlotCommandResult CutSlots(Document& doc, EditState& state, const SlotContext& c
             view.rewritten.set(b).set(b + 1);
         }
     }
-    Show(view, ctx.focused, true);
+    view.Show(ctx.focused, true);
     doc.SetFileModified(true);
     result.modified = true;
     return result;
@@ -213,7 +205,7 @@ SlotCommandResult ClearSlots(Document& doc, const SlotContext& ctx) {
         doc.SetSlotColor(ctx.list, s, 0);
         view.rewritten.set(s);
     }
-    Show(view, ctx.currentSlot, false);
+    view.Show(ctx.currentSlot, false);
     doc.SetFileModified(true);
     result.modified = true;
     return result;
@@ -294,7 +286,7 @@ SlotCommandResult InsertSlots(Document& doc, EditState& state, const SlotContext
 
     PasteAt(doc, state, ctx.list, p, slots, picked, view);
     if (picked) {
-        Show(view, ctx.currentSlot, true);
+        view.Show(ctx.currentSlot, true);
         doc.SetFileModified(true);
         result.modified = true;
         if (state.pick.PickMode()) {
