@@ -8,8 +8,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // No display name: on X11 Qt would append it to every title ("VELMAR - file — VELMAR").
     QApplication::setApplicationName(QStringLiteral("VELMAR"));
-    QApplication::setApplicationDisplayName(QStringLiteral("VELMAR"));
 
     velmar::TFormMain formMain;
     formMain.FormCreate(QApplication::arguments().mid(1));
