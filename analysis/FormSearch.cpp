@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/DialogStyle.h"
 #include "settings/CentreOnScreen.h"
 
 namespace velmar {
@@ -14,18 +15,10 @@ namespace velmar {
 namespace {
 
 const char* const kStyle =
-    "QDialog { background: black; }"
-    "QCheckBox, QLabel { color: #FDBE02; font-family: Verdana; font-weight: bold;"
-    " font-size: 11px; }"
-    "QCheckBox::indicator { width: 12px; height: 12px; border: 1px solid #FDBE02;"
-    " background: black; }"
-    "QCheckBox::indicator:checked { background: #FDBE02; }"
     "QLineEdit { background: #FDBE02; color: black; border: 1px solid #5a4400;"
     " font-family: Arial; font-weight: bold; font-size: 16px; padding: 2px; }"
     "QPushButton { background: #FDBE02; color: black; font-family: Arial; font-weight: bold;"
-    " font-size: 16px; border: none; min-width: 90px; min-height: 28px; }"
-    "QPushButton:focus { border: 1px solid white; }"
-    "QPushButton:pressed { background: #C89600; }";
+    " font-size: 16px; border: none; min-width: 90px; min-height: 28px; }";
 
 }  // namespace
 
@@ -33,7 +26,7 @@ TFormSearch::TFormSearch(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormSearch"));
     setWindowTitle(QStringLiteral("VELMAR"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStyle));
+    setStyleSheet(QString::fromLatin1(kAmberDialogStyle) + QString::fromLatin1(kStyle));
     setFixedWidth(360);
 
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
 
+#include "platform/DialogStyle.h"
 #include "settings/CentreOnScreen.h"
 #include "settings/IniStore.h"
 
@@ -20,18 +21,10 @@ constexpr int kMinPercent = 50;
 constexpr int kMaxPercent = 90;
 const QColor kAmber(0xFD, 0xBE, 0x02);
 
-// Amber on black; labels in Verdana, buttons in Arial on amber.
+// Buttons in Arial on amber, larger than the find dialog's.
 const char* const kStyle =
-    "QDialog { background: black; }"
-    "QCheckBox, QLabel { color: #FDBE02; font-family: Verdana; font-weight: bold;"
-    " font-size: 11px; }"
-    "QCheckBox::indicator { width: 12px; height: 12px; border: 1px solid #FDBE02;"
-    " background: black; }"
-    "QCheckBox::indicator:checked { background: #FDBE02; }"
     "QPushButton { background: #FDBE02; color: black; font-family: Arial; font-weight: bold;"
-    " font-size: 19px; border: none; min-width: 90px; min-height: 30px; }"
-    "QPushButton:focus { border: 1px solid white; }"
-    "QPushButton:pressed { background: #C89600; }";
+    " font-size: 19px; border: none; min-width: 90px; min-height: 30px; }";
 
 // The threshold track bar with its tick marks in amber (the style would draw them in the
 // dark outline colour, invisible on black).
@@ -74,7 +67,7 @@ TFormOptions::TFormOptions(IniStore& store, QWidget* parent) : QDialog(parent), 
     setObjectName(QStringLiteral("FormOptions"));
     setWindowTitle(QStringLiteral("Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStyle));
+    setStyleSheet(QString::fromLatin1(kAmberDialogStyle) + QString::fromLatin1(kStyle));
     setFixedSize(338, 180);
 
     auto* layout = new QVBoxLayout(this);
