@@ -39,6 +39,20 @@ void CheckContext(const SlotContext& ctx) {
     CheckIndex(ctx.focused, "slot command: focused slot out of range");
 }
 
+// Cut and Clear empty the name and comment; the sound and values stay.
+void BlankText(Document& doc, int list, int s) {
+    doc.SetSlotName(list, s, "");
+    doc.SetSlotComment(list, s, "", true);
+}
+
+// A result whose view keeps the command's selection.
+SlotCommandResult SelectionUpdate(const SlotSelection& selected) {
+    SlotCommandResult result;
+    result.updateView = true;
+    result.view.selection = selected;
+    return result;
+}
+
 bool IsEmptySlot(const Document& doc, int list, int s) {
     return doc.GetSlotName(list, s).empty() && doc.GetSlotComment(list, s).empty();
 }
@@ -169,16 +183,13 @@ SlotCommandResult CutSlots(Document& doc, EditState& state, const SlotContext& c
     // Nothing is blanked unless the cut slots are safe in the file.
     if (auto error = CopySlotsToFile(doc, ctx.list, ctx.selected)) return Failed(*error);
 
-    SlotCommandResult result;
-    result.updateView = true;
+    SlotCommandResult result = SelectionUpdate(ctx.selected);
     SlotViewUpdate& view = result.view;
-    view.selection = ctx.selected;
     // From the end, so every blanked slot travels behind the ones blanked before it: the slot
     // that stood first ends last.
     for (int s = kSlotCount - 1; s >= 0; --s) {
         if (!ctx.selected.test(s)) continue;
-        doc.SetSlotName(ctx.list, s, "");
-        doc.SetSlotComment(ctx.list, s, "", true);
+        BlankText(doc, ctx.list, s);
         view.rewritten.set(s);
         for (int b = s; b < kSlotCount - 1; ++b) {
             SwapSlot(doc, ctx.list, b, b + 1);
@@ -194,14 +205,11 @@ SlotCommandResult CutSlots(Document& doc, EditState& state, const SlotContext& c
 SlotCommandResult ClearSlots(Document& doc, const SlotContext& ctx) {
     if (!Loaded(doc)) return Failed(kNoFileLoaded);
     CheckContext(ctx);
-    SlotCommandResult result;
-    result.updateView = true;
+    SlotCommandResult result = SelectionUpdate(ctx.selected);
     SlotViewUpdate& view = result.view;
-    view.selection = ctx.selected;
     for (int s = kSlotCount - 1; s >= 0; --s) {
         if (!ctx.selected.test(s)) continue;
-        doc.SetSlotName(ctx.list, s, "");
-        doc.SetSlotComment(ctx.list, s, "", true);
+        BlankText(doc, ctx.list, s);
         doc.SetSlotColor(ctx.list, s, 0);
         view.rewritten.set(s);
     }
